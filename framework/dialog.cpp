@@ -53,14 +53,20 @@ INT_PTR CDialog::DoModal()
         owner = app->m_pMainWnd->m_hWnd;
     }
 
+    // The owner is disabled before the dialog exists, as the dialog manager
+    // does for its own modal dialogs: the dialog then starts out as the only
+    // enabled window of the two.
+    const bool disableOwner = owner && IsWindowEnabled(owner);
+    if (disableOwner) EnableWindow(owner, FALSE);
+
     m_nModalResult = -1;
     m_bEnded = false;
     HWND hWnd = CreateDialogParamW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(m_nIDTemplate), owner,
                                    DialogProc, reinterpret_cast<LPARAM>(this));
-    if (!hWnd) return -1;
-
-    const bool disableOwner = owner && IsWindowEnabled(owner);
-    if (disableOwner) EnableWindow(owner, FALSE);
+    if (!hWnd) {
+        if (disableOwner) EnableWindow(owner, TRUE);
+        return -1;
+    }
     // A template without WS_VISIBLE is still shown, as DialogBox would.
     if (!m_bEnded && !IsWindowVisible(hWnd)) ShowWindow(hWnd, SW_SHOWNORMAL);
 
