@@ -35,7 +35,9 @@ BOOL CAddressDlg::OnInitDialog()
     SetIcon(m_hAppIcon, TRUE);
     SetIcon(m_hAppIcon, FALSE);
 
-    AddressForm form;
+    // "= AddressForm()" rather than a plain declaration: GCC then clears the
+    // form in place instead of copying a 1 KiB image of it from the data.
+    AddressForm form = AddressForm();
     form.port = m_nPort;
     LoadAddressForm(form);
     if (form.ipSet) m_ipCtrl.SetAddress(PackIpOctets(form.ip));
@@ -62,7 +64,7 @@ void CAddressDlg::OnOK()
 {
     if (!UpdateData(TRUE)) return;  // the user has been told; the focus is on the port
 
-    AddressForm form;
+    AddressForm form = AddressForm();
     m_ipCtrl.GetAddress(form.ip.octet[0], form.ip.octet[1], form.ip.octet[2], form.ip.octet[3]);
     form.ipSet = true;
     form.port = m_nPort;
