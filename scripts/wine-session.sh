@@ -4,6 +4,9 @@
 # of it down again. Never touches a developer's own prefix or display.
 
 wine_session_start() {
+  # Set below only when this session starts an Xvfb of its own, which is
+  # then the only one that wine_session_stop ends.
+  WINE_SESSION_XVFB=
   WINE_SESSION_DIR=$(mktemp -d /tmp/pellorin-wine.XXXXXX)
   export WINE_SESSION_DIR
   export WINEPREFIX="$WINE_SESSION_DIR/prefix" WINEARCH=win32 WINEDEBUG=-all
@@ -38,8 +41,11 @@ wine_session_start() {
   # The first program after the server starts brings up Wine's services;
   # let that happen here, once. Without a window manager Wine waits two
   # seconds at every process exit for managed windows; unmanaged ones exit
-  # at once.
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1 </dev/null
+  # at once. On a display of the user's own (WINE_SESSION_KEEP_DISPLAY) the
+  # window manager keeps managing Wine's windows, focus and all.
+  local managed=N
+  [ -z "${WINE_SESSION_XVFB:-}" ] && managed=Y
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d "$managed" /f >/dev/null 2>&1 </dev/null
 }
 
 wine_session_stop() {
