@@ -1,6 +1,5 @@
 #include "settings/service_url.h"
 
-#include <cstdio>
 #include <cstring>
 
 #include "settings/decimal_text.h"
@@ -21,9 +20,9 @@ IpOctets UnpackIpOctets(std::uint32_t packed)
 
 UrlText FormatServiceUrl(const IpOctets& ip, std::int32_t port)
 {
-    UrlText url;
-    std::snprintf(url.text, sizeof url.text, SERVICE_URL_FORMAT, ip.octet[0], ip.octet[1],
-                  ip.octet[2], ip.octet[3], static_cast<int>(port));
+    UrlText url = UrlText();
+    const std::int32_t values[] = {ip.octet[0], ip.octet[1], ip.octet[2], ip.octet[3], port};
+    FormatDecimals(url.text, sizeof url.text, SERVICE_URL_FORMAT, values, 5);
     return url;
 }
 
