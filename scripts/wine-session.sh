@@ -46,6 +46,14 @@ wine_session_start() {
   local managed=N
   [ -z "${WINE_SESSION_XVFB:-}" ] && managed=Y
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d "$managed" /f >/dev/null 2>&1 </dev/null
+  # The dialogs ask for 宋体 (SimSun), which every Chinese Windows has. Wine
+  # finds it by that name only while the locale is Chinese; under any other
+  # it falls back to a font without Chinese glyphs, and the texts show as
+  # boxes. Name the installed CJK font for both spellings.
+  local face
+  for face in 宋体 SimSun; do
+    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /t REG_SZ /d 'WenQuanYi Zen Hei' /f >/dev/null 2>&1 </dev/null
+  done
 }
 
 wine_session_stop() {
