@@ -36,7 +36,10 @@ wine_session_start() {
   fi
 
   wine wineboot -i >/dev/null 2>&1 </dev/null
-  wineserver -w 2>/dev/null || true
+  # No debugger on a crash: a crashed test program ends at once instead of
+  # leaving winedbg waiting, and nothing below waits on it forever.
+  wine reg delete 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /f >/dev/null 2>&1 </dev/null
+  timeout 120 wineserver -w 2>/dev/null || wineserver -k 2>/dev/null || true
   wineserver -p
   # The first program after the server starts brings up Wine's services;
   # let that happen here, once. Without a window manager Wine waits two
