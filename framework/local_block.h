@@ -7,8 +7,9 @@
 class LocalBlock {
 public:
     LocalBlock() = default;
-    // A fixed block of `bytes` bytes; empty (null) when the allocation fails.
-    explicit LocalBlock(SIZE_T bytes) : m_p(LocalAlloc(LMEM_FIXED, bytes)) {}
+    // A fixed block of `bytes` bytes (LPTR: zero-filled too); empty (null)
+    // when the allocation fails.
+    explicit LocalBlock(SIZE_T bytes, UINT flags = LMEM_FIXED) : m_p(LocalAlloc(flags, bytes)) {}
     ~LocalBlock() { if (m_p) LocalFree(m_p); }
 
     LocalBlock(LocalBlock&& other) : m_p(other.m_p) { other.m_p = nullptr; }

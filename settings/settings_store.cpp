@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "settings/local_block.h"
+#include "framework/local_block.h"
 #include "settings/registry_key.h"
 
 // The store asks for full access even to read: a user who may only read the
@@ -26,16 +26,16 @@ UrlText ReadServiceUrl()
         size <= 1)
         return url;
 
-    LocalBlock block(size);
-    if (!block) return url;
-    if (RegQueryValueExA(key.Get(), SETTINGS_VALUE, nullptr, &type, block.Get(), &size) !=
+    LocalBlock block(size, LPTR);
+    if (!block.Get()) return url;
+    if (RegQueryValueExA(key.Get(), SETTINGS_VALUE, nullptr, &type, block.As<BYTE>(), &size) !=
         ERROR_SUCCESS)
         return url;
 
     // Stored data need not carry a terminator, and the second query may report
     // fewer bytes than the first: copy what came back and no more, cut to the
     // buffer. A longer value keeps its first 255 characters.
-    const char* data = reinterpret_cast<const char*>(block.Get());
+    const char* data = block.As<const char>();
     SIZE_T length = 0;
     while (length < size && length < sizeof url.text - 1 && data[length] != '\0') ++length;
     std::memcpy(url.text, data, length);
