@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include "failure_printer.h"
-
 int main(int argc, char** argv)
 {
     // Inherited by every Pellorin we start: a crash ends the process with its
@@ -12,6 +10,5 @@ int main(int argc, char** argv)
     // would wait for nobody.
     SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
     ::testing::InitGoogleTest(&argc, argv);
-    UseFailurePrinterWithoutDebuggerOutput();
     return RUN_ALL_TESTS();
 }
