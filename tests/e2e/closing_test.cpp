@@ -10,7 +10,7 @@
 
 #include "pellorin_test.h"
 #include "running_pellorin.h"
-#include "settings_value.h"
+#include "tests/support/settings_value.h"
 #include "user_input.h"
 
 namespace {

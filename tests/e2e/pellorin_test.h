@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "settings_value.h"
+#include "tests/support/settings_value.h"
 
 class PellorinTest : public ::testing::Test {
 protected:

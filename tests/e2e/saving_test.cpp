@@ -11,7 +11,7 @@
 
 #include "pellorin_test.h"
 #include "running_pellorin.h"
-#include "settings_value.h"
+#include "tests/support/settings_value.h"
 #include "text.h"
 #include "user_input.h"
 

@@ -11,10 +11,6 @@
 #include <string>
 #include <vector>
 
-constexpr wchar_t VENDOR_KEY[] = L"Software\\Kestrune";
-constexpr wchar_t SETTINGS_KEY[] = L"Software\\Kestrune\\Talvo\\REG";
-constexpr wchar_t SETTINGS_VALUE[] = L"HttpAddr";
-
 // Removes Software\Kestrune with everything below it: "no key at all".
 void RemoveVendorKey();
 void CreateSettingsKey();

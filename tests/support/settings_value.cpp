@@ -1,13 +1,15 @@
-#include "settings_value.h"
+#include "tests/support/settings_value.h"
 
 #include <sddl.h>
 
 #include <cstdio>
 #include <stdexcept>
 
-#include "text.h"
-
 namespace {
+
+constexpr wchar_t VENDOR_KEY[] = L"Software\\Kestrune";
+constexpr wchar_t SETTINGS_KEY[] = L"Software\\Kestrune\\Talvo\\REG";
+constexpr wchar_t SETTINGS_VALUE[] = L"HttpAddr";
 
 class Key {
 public:
@@ -153,7 +155,7 @@ std::string Describe(const StoredValue& value)
                << "HttpAddr through RegQueryValueExA: " << Describe(ansi) << "\n   expected "
                << Describe(expected) << " (\"" << url << "\" and one terminator)";
     // The wide view shows what is stored: exactly one terminator and no more.
-    const std::wstring wide = Wide(url);
+    const std::wstring wide(url.begin(), url.end());  // a service URL is ASCII
     const BYTE* begin = reinterpret_cast<const BYTE*>(wide.c_str());
     expected.bytes.assign(begin, begin + (wide.size() + 1) * sizeof(wchar_t));
     const StoredValue stored = ReadValueWide();
